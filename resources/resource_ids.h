@@ -1,0 +1,18 @@
+#pragma once
+// Resource identifiers shared by the resource script and the code.
+#define IDI_APP_ICON 129
+
+#define IDR_BACKGROUND_JPG 200
+#define IDR_CAPTION_HELP_PNG 210
+#define IDR_CAPTION_MENU_PNG 211
+#define IDR_CAPTION_MINIMIZE_PNG 212
+#define IDR_CAPTION_MAXIMIZE_PNG 213
+#define IDR_CAPTION_RESTORE_PNG 214
+#define IDR_CAPTION_CLOSE_PNG 215
+#define IDR_CHECK_UNCHECKED_PNG 220
+#define IDR_CHECK_CHECKED_PNG 221
+#define IDR_ARROW_UP_PNG 230
+#define IDR_ARROW_DOWN_PNG 231
+#define IDR_ARROW_LEFT_PNG 232
+#define IDR_ARROW_RIGHT_PNG 233
+#define IDR_TRIM_TOOL 300
