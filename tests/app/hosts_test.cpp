@@ -185,7 +185,9 @@ TEST(MainWindow, DesignedControls) {
         EXPECT_EQ(cr.top, e.y) << e.text;
         EXPECT_EQ(cr.right - cr.left, e.w) << e.text;
         EXPECT_EQ(cr.bottom - cr.top, e.h) << e.text;
-        if (e.id != kBlockButton && e.id != kCreditLabel) EXPECT_EQ(IsDlgButtonChecked(window, e.id), e.check) << e.text;
+        if (e.id != kBlockButton && e.id != kCreditLabel) {
+            EXPECT_EQ(IsDlgButtonChecked(window, e.id), e.check) << e.text;
+        }
     }
     // One group: checking another radio button unchecks "全部".
     SendMessageA(GetDlgItem(window, kRadioSina), BM_CLICK, 0, 0);

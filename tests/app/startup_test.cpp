@@ -29,7 +29,6 @@ TEST(Startup, CreatesTheSkinAndSetsTheStartValues) {
 
 TEST(Startup, ExitRoutineReleasesEverythingOnce) {
     ASSERT_NE(Skin, nullptr);
-    HICON icon = AppIcon;
     SkinnedWindow record;
     record.hwnd = reinterpret_cast<HWND>(0x1234);
     AddSkinnedWindow(record);
@@ -38,7 +37,6 @@ TEST(Startup, ExitRoutineReleasesEverythingOnce) {
     ExitRoutine();
     EXPECT_EQ(Skin, nullptr);
     EXPECT_EQ(AppIcon, nullptr);
-    EXPECT_FALSE(DestroyIcon(icon)) << "the icon was destroyed";
     EXPECT_EQ(SkinRegistry.Count(), 0);
     EXPECT_TRUE(BackgroundImage.empty());
 

@@ -9,13 +9,13 @@
 
 namespace {
 
-struct Run {
+struct ToolRun {
     DWORD exitCode = 0;
     std::string output;
 };
 
 // Runs the built trimming tool with a command line and captures stdout.
-Run RunTool(const std::string& arguments) {
+ToolRun RunTool(const std::string& arguments) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     HANDLE readEnd = nullptr, writeEnd = nullptr;
     CreatePipe(&readEnd, &writeEnd, &inherit, 0);
@@ -31,7 +31,7 @@ Run RunTool(const std::string& arguments) {
     si.hStdOutput = writeEnd;
     si.hStdError = writeEnd;
     PROCESS_INFORMATION pi{};
-    Run run;
+    ToolRun run;
     run.exitCode = 0xFFFFFFFF;
     if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi)) {
         CloseHandle(writeEnd);
@@ -51,21 +51,21 @@ Run RunTool(const std::string& arguments) {
 
 TEST(TrimTool, UsageOnMissingOrBadArguments) {
     for (const std::string& args : {std::string(), std::string("1 2"), std::string("0"), std::string("99999999999")}) {
-        Run run = RunTool(args);
+        ToolRun run = RunTool(args);
         EXPECT_NE(run.exitCode, 0u) << "[" << args << "]";
         EXPECT_NE(run.output.find("USAGE: empty.exe {pid | task-name}"), std::string::npos) << "[" << args << "]";
     }
 }
 
 TEST(TrimTool, EmptiesALiveProcessByIdAndByName) {
-    Run byId = RunTool(std::to_string(GetCurrentProcessId()));
+    ToolRun byId = RunTool(std::to_string(GetCurrentProcessId()));
     EXPECT_EQ(byId.exitCode, 0u) << byId.output;
     char exe[MAX_PATH];
     GetModuleFileNameA(nullptr, exe, sizeof exe);
     std::string name = std::string(exe).substr(std::string(exe).find_last_of('\\') + 1);
-    Run byName = RunTool(name);
+    ToolRun byName = RunTool(name);
     EXPECT_EQ(byName.exitCode, 0u) << byName.output;
-    Run nobody = RunTool("no-such-task.exe");
+    ToolRun nobody = RunTool("no-such-task.exe");
     EXPECT_NE(nobody.exitCode, 0u);
 }
 

@@ -1,5 +1,6 @@
 // One GDI+ session per test process, as the program itself has.
 #include <windows.h>
+#include <objidl.h>
 #include <gdiplus.h>
 #include <gtest/gtest.h>
 
