@@ -57,14 +57,16 @@ LRESULT CALLBACK TransparentLabelProc(HWND window, UINT message, WPARAM wParam, 
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(window, &ps);
-        char text[256] = {};
-        GetWindowTextA(window, text, sizeof text);
+        // Wide text: GDI's narrow text calls follow the font's charset, not
+        // the program's UTF-8 code page.
+        wchar_t text[256] = {};
+        GetWindowTextW(window, text, 256);
         RECT r;
         GetClientRect(window, &r);
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, RGB(0, 0, 0));
         HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(GetPropA(window, "Label_Font")));
-        DrawTextA(dc, text, -1, &r, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        DrawTextW(dc, text, -1, &r, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         SelectObject(dc, old);
         EndPaint(window, &ps);
         return 0;

@@ -1,9 +1,33 @@
 #include "app/memory_trim.h"
 
+#include <atomic>
 #include <vector>
 
 #include "app/resource_bytes.h"
 #include "resources/resource_ids.h"
+
+namespace {
+
+// Trimming threads that have not finished yet. A process that ends while one
+// of them is starting the tool can leave the tool half-started (Wine then
+// keeps it hanging forever), so the end of the process waits for them a
+// little.
+std::atomic<int> trimsInFlight{0};
+
+struct WaitForTrimsAtExit {
+    ~WaitForTrimsAtExit() {
+        for (int waited = 0; trimsInFlight.load() > 0 && waited < 5000; waited += 10) Sleep(10);
+    }
+} waitForTrimsAtExit;
+
+struct InFlight {
+    InFlight() { ++trimsInFlight; }
+    ~InFlight() { --trimsInFlight; }
+    InFlight(const InFlight&) = delete;
+    InFlight& operator=(const InFlight&) = delete;
+};
+
+}  // namespace
 
 std::string MemoryTrimToolPath() {
     char windir[MAX_PATH] = {};
@@ -13,6 +37,7 @@ std::string MemoryTrimToolPath() {
 }
 
 DWORD WINAPI MemoryTrimThread(void*) {
+    InFlight inFlight;
     const std::string path = MemoryTrimToolPath();
     if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
         std::vector<std::uint8_t> tool = LoadResourceBytes(IDR_TRIM_TOOL);
