@@ -171,4 +171,6 @@ struct SkinnedWindow {
     FadeState fadeIn;
     FadeState fadeOut;
     std::int32_t fadeTimerRunning = 0;
+    // Client size the rounded window region was last built for.
+    std::int32_t regionWidth = 0, regionHeight = 0;
 };

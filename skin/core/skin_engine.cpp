@@ -79,6 +79,7 @@ void SkinEngine::Destroy() {
         DestroyIcon(AppIcon);
         AppIcon = nullptr;
     }
+    ReleaseBackgroundLayer();
     ShutdownGdiplusOnce();
     windowProcEntry = nullptr;
     captionButtonEntry = nullptr;

@@ -26,6 +26,10 @@ extern std::int32_t FirstSizePending;
 extern ULONG_PTR GdiplusToken;
 extern HICON AppIcon;
 
+// Frees the kept bottom layer of the window pictures (a GDI bitmap drawn
+// from the background settings).
+void ReleaseBackgroundLayer();
+
 // Sets the start values that the program begins with.
 void ResetSkinSettings();
 

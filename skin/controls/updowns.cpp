@@ -1,0 +1,4 @@
+#include "skin/controls/framework.h"
+
+// Controls of this family keep the system look until their skin is built.
+void SkinUpDowns(std::int32_t, HWND) {}
