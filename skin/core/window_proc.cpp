@@ -6,15 +6,12 @@
 #include <shlwapi.h>
 
 #include "app/memory_trim.h"
+#include "skin/controls/buttons.h"
 #include "skin/controls/framework.h"
 #include "skin/core/background_snapshot.h"
 #include "skin/core/registry.h"
 #include "skin/core/skin_engine.h"
 #include "skin/core/skin_state.h"
-
-// Owner-draw painting of image buttons belongs to the button family; until it
-// exists a WM_DRAWITEM is only read (safely) and passed on.
-void DrawItemDispatch(std::int32_t windowIndex, const DRAWITEMSTRUCT& item);
 
 namespace {
 
