@@ -20,13 +20,6 @@ bool IsCheckBoxStyle(LONG style) { return (style & 0x02) == 0x02 && (style & 0x0
 
 bool IsChecked(HWND control) { return SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-std::string WindowText(HWND window) {
-    const int length = GetWindowTextLengthA(window);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(window, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return text;
-}
 
 // Draws an embedded glyph at its own pixel size.
 void DrawGlyph(Graphics& g, int resourceId, float x, float y) {

@@ -140,3 +140,11 @@ void EndControlPaint(HWND control, HDC target, ControlCanvas& canvas) {
     if (canvas.snapshot) ReleaseMemoryDc(canvas.snapshot);
     canvas.snapshot = nullptr;
 }
+
+std::string WindowText(HWND window) {
+    const int length = GetWindowTextLengthA(window);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(window, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}

@@ -39,6 +39,8 @@ struct ControlFont {
 void SkinChildControls(std::int32_t windowIndex, HWND parent);
 
 ControlFont ReadControlFont(HWND control);
+// The window's text, read through the ANSI (UTF-8) code page.
+std::string WindowText(HWND window);
 // Width in pixels of `text` in the given font, measured with GDI+.
 std::int32_t MeasureTextWidth(const std::string& text, const std::string& face, std::int32_t size,
                               std::int32_t style);

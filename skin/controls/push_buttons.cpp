@@ -18,13 +18,6 @@ bool IsPushButtonStyle(LONG style) {
            (style & 0x04) == 0;
 }
 
-std::string WindowText(HWND window) {
-    const int length = GetWindowTextLengthA(window);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(window, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return text;
-}
 
 bool PaintsItself(const ButtonRecord& record) { return record.kind == kRadioButton || record.kind == kCheckBox; }
 

@@ -5,18 +5,6 @@
 #include "skin/window/text_effects.h"
 #include "skin/window/window_helpers.h"
 
-namespace {
-
-std::string WindowTextOf(HWND window) {
-    const int length = GetWindowTextLengthA(window);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(window, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return text;
-}
-
-}  // namespace
-
 void SkinEngine::RedrawCaptionText(std::int32_t position, Graphics* graphics, bool graphicsGiven, OptText text) {
     SkinnedWindow* w = SkinnedWindowAt(position);
     if (!w || !w->windowBuffer) return;
@@ -32,7 +20,7 @@ void SkinEngine::RedrawCaptionText(std::int32_t position, Graphics* graphics, bo
         RestoreCaptionArea(position, RECT{x0, y0, x0 + tw, y0 + 32});
     }
     if (AppIcon) DrawIconEx(w->windowBuffer, x0, y0 - 3, AppIcon, 17, 17, 0, nullptr, DI_NORMAL);
-    const std::string title = text ? *text : WindowTextOf(w->hwnd);
+    const std::string title = text ? *text : WindowText(w->hwnd);
     DrawHaloText(g, title, RectRecord{static_cast<float>(x0 + 20), static_cast<float>(y0), static_cast<float>(tw), 32.0f},
                  w->titleColour, w->titleShadowColour, 1.0f, w->titleFontFace, w->titleFontStyle ? 1 : 0,
                  static_cast<float>(w->titleFontSize), 0, 0);
@@ -54,6 +42,6 @@ std::int32_t SkinEngine::SetTitleOptions(HWND window, OptText face, OptInt size,
     if (colour) w.titleColour = *colour;
     if (haloColour) w.titleShadowColour = *haloColour;
     if (style) w.titleFontStyle = *style;
-    RedrawCaptionText(position, nullptr, false, WindowTextOf(window));
+    RedrawCaptionText(position, nullptr, false, WindowText(window));
     return 1;
 }

@@ -23,13 +23,6 @@ struct PictureSet {
     std::optional<std::int32_t> imageBesideText;
 };
 
-std::string WindowText(HWND window) {
-    const int length = GetWindowTextLengthA(window);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(window, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    return text;
-}
 
 std::int32_t RegisterPictureButton(HWND button, const PictureSet& pictures, const std::string& tooltipText) {
     const std::int32_t windowIndex = FindSkinnedAncestor(button);
