@@ -143,17 +143,6 @@ int RunningTrimTools() {
     return running;
 }
 
-// Deactivating a test window starts the trimming tool; the test program
-// must not end before its tools have (they would be left behind).
-class TrimToolWait : public testing::Environment {
-public:
-    void TearDown() override {
-        Sleep(500);  // a thread started by the last deactivation may not have started its tool yet
-        WaitForTrimTools(15000);
-    }
-};
-const testing::Environment* const trimToolWait = testing::AddGlobalTestEnvironment(new TrimToolWait);
-
 }  // namespace
 
 bool WaitForTrimTools(DWORD timeoutMs) {
