@@ -76,10 +76,7 @@ void PaintRadioButton(HWND control, std::int32_t state) {
     RECT client{};
     GetClientRect(control, &client);
     ControlCanvas canvas;
-    if (!BeginControlPaint(control, client, canvas)) {
-        EndControlPaint(control, nullptr, canvas);
-        return;
-    }
+    if (!BeginControlPaint(control, client, canvas)) return;
     Graphics& g = canvas.graphics;
     g.SetSmoothingMode(4);  // anti-alias
     const float x = 0.0f, y = 0.0f;
@@ -155,10 +152,7 @@ void PaintCheckBox(HWND control, std::int32_t state) {
     RECT client{};
     GetClientRect(control, &client);
     ControlCanvas canvas;
-    if (!BeginControlPaint(control, client, canvas)) {
-        EndControlPaint(control, nullptr, canvas);
-        return;
-    }
+    if (!BeginControlPaint(control, client, canvas)) return;
     Graphics& g = canvas.graphics;
     const float x = 0.0f, y = 0.0f;
     const float w = static_cast<float>(canvas.width), h = static_cast<float>(canvas.height);

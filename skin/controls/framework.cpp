@@ -128,8 +128,10 @@ bool BeginControlPaint(HWND control, const RECT& area, ControlCanvas& canvas) {
     canvas.width = area.right - area.left;
     canvas.height = area.bottom - area.top;
     canvas.snapshot = BackgroundSnapshot(control, area);
-    if (!canvas.snapshot) return false;
-    return canvas.graphics.CreateFromHDC(canvas.snapshot);
+    if (canvas.snapshot && canvas.graphics.CreateFromHDC(canvas.snapshot)) return true;
+    // Nothing to paint on: give back what was obtained, so callers just return.
+    EndControlPaint(control, nullptr, canvas);
+    return false;
 }
 
 void EndControlPaint(HWND control, HDC target, ControlCanvas& canvas) {

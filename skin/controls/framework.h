@@ -114,7 +114,7 @@ void TrackHoverLeave(SkinnedWindow& window);
 // Painting pipeline: a snapshot of `area` with a Graphics on it, then one
 // BitBlt to the control. EndControlPaint copies, deletes the graphics,
 // releases `target` (the control's DC from GetDC or GetWindowDC) and the
-// snapshot.
+// snapshot. A BeginControlPaint that fails has released everything itself.
 struct ControlCanvas {
     HDC snapshot = nullptr;
     Graphics graphics;

@@ -214,10 +214,7 @@ void PaintPushButton(HWND control, HDC dc, std::int32_t state, const RECT& rect)
     const ButtonRecord* record = ButtonRecordOf(control);
     if (!record) return;
     ControlCanvas canvas;
-    if (!BeginControlPaint(control, rect, canvas)) {
-        EndControlPaint(control, nullptr, canvas);
-        return;
-    }
+    if (!BeginControlPaint(control, rect, canvas)) return;
     Graphics& g = canvas.graphics;
     const float x = static_cast<float>(rect.left), y = static_cast<float>(rect.top);
     const std::int32_t wi = rect.right - rect.left, hi = rect.bottom - rect.top;

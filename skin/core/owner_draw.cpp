@@ -89,10 +89,7 @@ void PaintImageButton(HWND control, HDC dc, std::int32_t state, const RECT& rect
     const ButtonRecord* record = ButtonRecordOf(control);
     if (!record) return;
     ControlCanvas canvas;
-    if (!BeginControlPaint(control, rect, canvas)) {
-        EndControlPaint(control, nullptr, canvas);
-        return;
-    }
+    if (!BeginControlPaint(control, rect, canvas)) return;
     Graphics& g = canvas.graphics;
     const float x = static_cast<float>(rect.left), y = static_cast<float>(rect.top);
     const float w = static_cast<float>(canvas.width), h = static_cast<float>(canvas.height);
@@ -171,10 +168,7 @@ void PaintToggleImageButton(HWND control, HDC dc, std::int32_t state, const RECT
     const ButtonRecord* record = ButtonRecordOf(control);
     if (!record) return;
     ControlCanvas canvas;
-    if (!BeginControlPaint(control, rect, canvas)) {
-        EndControlPaint(control, nullptr, canvas);
-        return;
-    }
+    if (!BeginControlPaint(control, rect, canvas)) return;
     Graphics& g = canvas.graphics;
 
     Image normal;
