@@ -147,8 +147,14 @@ TEST(SkinEngine, SlotsAreReachableByNumber) {
     GdiplusToken = token;
 }
 
-TEST(SkinEngine, EntryRestoresTheCallersFloatingPointControlWord) {
-    // A skinned window whose previous procedure is DefWindowProc.
+// Records the FPU control word the window's own procedure runs with.
+unsigned short wordSeenByProcedure = 0;
+LRESULT CALLBACK RecordingProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    if (m == WM_NULL) __asm__ __volatile__("fnstcw %0" : "=m"(wordSeenByProcedure));
+    return DefWindowProcA(w, m, wp, lp);
+}
+
+TEST(SkinEngine, EntryRunsTheCallWithACleanFpuAndRestoresTheCallersWord) {
     SkinEngine* saved = Skin;
     Skin = SkinEngine::Create();
     HWND w = CreateTestWindow();
@@ -156,7 +162,7 @@ TEST(SkinEngine, EntryRestoresTheCallersFloatingPointControlWord) {
     record.hwnd = w;
     int pos = AddSkinnedWindow(record);
     SetIntProp(w, "Hw_lbID", pos);
-    SetPropA(w, "Hw_hProc", reinterpret_cast<HANDLE>(GetWindowLongPtrA(w, GWLP_WNDPROC)));
+    SetPropA(w, "Hw_hProc", reinterpret_cast<HANDLE>(RecordingProc));
     SetWindowLongPtrA(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Skin->windowProcEntry));
 
     unsigned short word = 0x0C7F, after = 0;  // a caller's unusual rounding mode
@@ -166,6 +172,7 @@ TEST(SkinEngine, EntryRestoresTheCallersFloatingPointControlWord) {
     unsigned short standard = 0x037F;
     __asm__ __volatile__("fldcw %0" : : "m"(standard));
     EXPECT_EQ(after, word);
+    EXPECT_EQ(wordSeenByProcedure, 0x037F) << "the call itself runs with the default control word";
 
     DestroyWindow(w);  // WM_NCDESTROY removes the record
     EXPECT_EQ(FindSkinnedWindow(w), 0);
