@@ -30,14 +30,6 @@ void RectanglePath(GraphicsPath& path, float x, float y, float width, float heig
     path.ClosePathFigure();
 }
 
-// Copies a rectangle of the window picture to the screen.
-void ShowBufferRect(const SkinnedWindow& w, std::int32_t x, std::int32_t y, std::int32_t width,
-                    std::int32_t height) {
-    HDC dc = GetDC(w.hwnd);
-    BitBlt(dc, x, y, width, height, w.windowBuffer, x, y, SRCCOPY);
-    ReleaseDC(w.hwnd, dc);
-}
-
 // Which edge or corner band a client point lies in (0 = none), in the order
 // the bands are tested, with its cursor and size command.
 struct ResizeZone {

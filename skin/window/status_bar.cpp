@@ -104,10 +104,8 @@ void SkinEngine::PaintStatusBarItem(std::int32_t position, Graphics* graphics, b
         font.DeleteFont();
     }
     if (own) {
-        HDC dc = GetDC(w->hwnd);
-        BitBlt(dc, r.left, r.top, r.right, r.bottom, w->windowBuffer, r.left, r.top, SRCCOPY);
         local.DeleteGraphics();
-        ReleaseDC(w->hwnd, dc);
+        ShowBufferRect(*w, r.left, r.top, r.right, r.bottom);  // r holds x, y, width, height
     }
 }
 

@@ -21,6 +21,14 @@ inline RECT ClientRectOf(HWND window) {
     return r;
 }
 
+// Copies a rectangle of the window picture to the screen.
+inline void ShowBufferRect(const SkinnedWindow& w, std::int32_t x, std::int32_t y, std::int32_t width,
+                           std::int32_t height) {
+    HDC dc = GetDC(w.hwnd);
+    BitBlt(dc, x, y, width, height, w.windowBuffer, x, y, SRCCOPY);
+    ReleaseDC(w.hwnd, dc);
+}
+
 // A 32-bit top-down DIB section, zero-filled (fully transparent black).
 inline HBITMAP NewArgbBitmap(std::int32_t width, std::int32_t height) {
     if (width < 1 || height < 1) return nullptr;
